@@ -1,0 +1,59 @@
+#include "console/parse.hpp"
+
+#include <cerrno>
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
+
+namespace console {
+
+std::optional<std::int64_t> parse_integer(std::string_view text, std::int64_t min,
+                                          std::int64_t max) {
+  bool negative = false;
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty()) return std::nullopt;
+  std::uint64_t magnitude = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
+  if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  // The range asked for lies within the 64-bit signed one.
+  constexpr std::uint64_t kLimit = std::uint64_t{1} << 63;
+  if (magnitude > kLimit || (!negative && magnitude == kLimit)) return std::nullopt;
+  const std::int64_t value =
+      negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
+  if (value < min || value > max) return std::nullopt;
+  return value;
+}
+
+std::optional<std::int32_t> parse_int32(std::string_view text) {
+  const auto value = parse_integer(text, INT32_MIN, INT32_MAX);
+  if (!value) return std::nullopt;
+  return static_cast<std::int32_t>(*value);
+}
+
+std::optional<float> parse_float(std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  // from_chars rounds exactly as strtof does and is much faster; it takes
+  // the plain decimal forms. Anything else (a '+' sign, hexadecimal, values
+  // that overflow or underflow) goes through strtof itself.
+  float value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error == std::errc{} && end == text.data() + text.size()) return value;
+
+  constexpr std::size_t kLongest = 512;
+  if (text.size() >= kLongest) return std::nullopt;
+  char copy[kLongest];
+  std::memcpy(copy, text.data(), text.size());
+  copy[text.size()] = '\0';
+  // strtof skips leading white space; a token has none, but a NUL inside it
+  // would end the copy early, which the length check below catches.
+  char* stop = nullptr;
+  errno = 0;
+  value = std::strtof(copy, &stop);
+  if (stop != copy + text.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace console
