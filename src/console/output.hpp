@@ -45,7 +45,7 @@ class StringSink : public Sink {
 /// through reserve()/commit(); flush() hands them to the sink.
 class Output {
  public:
-  static constexpr std::size_t kDefaultCapacity = std::size_t{1} << 20;
+  static constexpr std::size_t kDefaultCapacity = std::size_t{1} << 17;
 
   /// Buffers in front of `sink`; `capacity` bytes are written at a time.
   explicit Output(Sink& sink, std::size_t capacity = kDefaultCapacity);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <vector>
 
 #include "console/parse.hpp"
@@ -45,9 +46,17 @@ constexpr std::int64_t kReach = 4096;
 // Numbers walked per sieved window: the window stays in the cache.
 constexpr std::int64_t kChunk = std::int64_t{1} << 17;
 
+// An odd first addend with its decimal digits at hand.
+struct Addend {
+  std::uint32_t value;
+  std::uint32_t half;  // (value - 1) / 2: its distance in a sieve of odd numbers
+  std::uint32_t length;
+  char text[4];
+};
+
 struct Tables {
-  std::vector<std::uint32_t> base;     // primes up to 46341, past the root of 2^31
-  std::vector<std::uint32_t> addends;  // primes below kReach
+  std::vector<std::uint32_t> base;  // odd primes up to 46341, past the root of 2^31
+  std::vector<Addend> addends;      // odd primes below kReach
 };
 
 const Tables& tables() {
@@ -55,56 +64,127 @@ const Tables& tables() {
     constexpr std::uint32_t kLimit = 46341;
     std::vector<bool> composite(kLimit + 1);
     Tables t;
-    for (std::uint32_t i = 2; i <= kLimit; ++i) {
+    for (std::uint32_t i = 3; i <= kLimit; i += 2) {
       if (composite[i]) continue;
       t.base.push_back(i);
-      if (i < kReach) t.addends.push_back(i);
-      for (std::uint64_t m = std::uint64_t{i} * i; m <= kLimit; m += i) composite[m] = true;
+      if (i < kReach) {
+        Addend a{i, (i - 1) / 2, 0, {}};
+        a.length = static_cast<std::uint32_t>(std::to_chars(a.text, a.text + 4, i).ptr - a.text);
+        t.addends.push_back(a);
+      }
+      for (std::uint64_t m = std::uint64_t{i} * i; m <= kLimit; m += 2 * i) composite[m] = true;
     }
     return t;
   }();
   return built;
 }
 
-// Which numbers of [low, high] pass is_prime, by a sieve of Eratosthenes.
-class Window {
+// Which odd numbers of [low, high] pass is_prime, by a sieve of
+// Eratosthenes over the odd numbers only. Every even number passing
+// is_prime is below 4, and the walk never asks about one.
+class OddWindow {
  public:
+  /// Sieves the odd numbers of [low, high]; low is odd and not negative.
   void sieve(std::int64_t low, std::int64_t high) {
     low_ = low;
-    flags_.assign(static_cast<std::size_t>(high - low + 1), 1);
-    for (const std::uint32_t p : tables().base) {
-      const std::int64_t step = p;
-      if (step * step > high) break;
-      // Multiples from p*p up: p itself, and 0 to 3, stay marked as passing.
-      const std::int64_t start = std::max(step * step, (low + step - 1) / step * step);
-      for (std::int64_t m = start; m <= high; m += step) flags_[static_cast<std::size_t>(m - low)] = 0;
+    flags_.assign(static_cast<std::size_t>((high - low) / 2 + 1), 1);
+    const auto size = static_cast<std::int64_t>(flags_.size());
+    for (const std::uint32_t prime : tables().base) {
+      const std::int64_t p = prime;
+      if (p * p > high) break;
+      // Odd multiples from p*p up: p itself, and 1 and 3, stay passing.
+      std::int64_t m = std::max(p * p, (low + p - 1) / p * p);
+      if (m % 2 == 0) m += p;
+      for (std::int64_t i = (m - low) / 2; i < size; i += p) flags_[static_cast<std::size_t>(i)] = 0;
     }
   }
-  bool passes(std::int64_t x) const { return flags_[static_cast<std::size_t>(x - low_)] != 0; }
+  /// Whether the odd number low + 2 * index passes.
+  bool passes_at(std::int64_t index) const { return flags_[static_cast<std::size_t>(index)] != 0; }
+  /// The index of odd x.
+  std::int64_t index(std::int64_t x) const { return (x - low_) / 2; }
 
  private:
-  std::int64_t low_ = 0;
+  std::int64_t low_ = 1;
   std::vector<std::uint8_t> flags_;
 };
 
-char* put_number(char* p, std::int64_t value) { return std::to_chars(p, p + 20, value).ptr; }
+// The decimal digits of the current number, stepped by two without
+// converting it again for every line.
+class Decimal {
+ public:
+  explicit Decimal(std::int64_t value) {
+    length_ = static_cast<int>(std::to_chars(digits_, digits_ + sizeof digits_, value).ptr - digits_);
+  }
+  void add_two() {
+    int i = length_ - 1;
+    const int last = digits_[i] - '0' + 2;
+    if (last < 10) {
+      digits_[i] = static_cast<char>('0' + last);
+      return;
+    }
+    digits_[i--] = static_cast<char>('0' + last - 10);
+    while (i >= 0 && digits_[i] == '9') digits_[i--] = '0';
+    if (i >= 0) {
+      ++digits_[i];
+    } else {
+      std::memmove(digits_ + 1, digits_, static_cast<std::size_t>(length_));
+      digits_[0] = '1';
+      ++length_;
+    }
+  }
+  const char* digits() const { return digits_; }
+  int length() const { return length_; }
 
-// n=j+(n-j) and a line end.
-char* put_line(char* p, std::int64_t n, std::int64_t j) {
-  p = put_number(p, n);
-  *p++ = '=';
-  p = put_number(p, j);
-  *p++ = '+';
-  p = put_number(p, n - j);
-  *p++ = '\n';
-  return p;
-}
+ private:
+  char digits_[24] = {};  // 16 bytes are always safe to copy
+  int length_ = 0;
+};
 
 constexpr std::size_t kLongestLine = 3 * 11 + 3;
 
-// The first addend of an even n >= 4 whose small addends were all tried.
+// Writes "n=j+(n-j)" and a line end, n given by its digits and j < n. The
+// difference is worked out on the digits of n.
+void put_line(console::Output& out, const Decimal& n, const char* j, int j_length) {
+  char* p = out.reserve(64);
+  const int length = n.length();
+  std::memcpy(p, n.digits(), 16);
+  p += length;
+  *p++ = '=';
+  std::memcpy(p, j, 4);
+  p += j_length;
+  *p++ = '+';
+  char* const difference = p;
+  std::memcpy(difference, n.digits(), 16);
+  int borrow = 0;
+  for (int i = length - 1, k = j_length - 1; k >= 0 || borrow != 0; --i, --k) {
+    int digit = difference[i] - '0' - borrow - (k >= 0 ? j[k] - '0' : 0);
+    borrow = digit < 0 ? 1 : 0;
+    digit += 10 * borrow;
+    difference[i] = static_cast<char>('0' + digit);
+  }
+  int zeros = 0;
+  while (zeros < length - 1 && difference[zeros] == '0') ++zeros;
+  if (zeros > 0) std::memmove(difference, difference + zeros, static_cast<std::size_t>(length - zeros));
+  p = difference + length - zeros;
+  *p++ = '\n';
+  out.commit(p);
+}
+
+// The same for any n and j.
+void put_line(console::Output& out, std::int64_t n, std::int64_t j) {
+  char* p = out.reserve(kLongestLine);
+  p = std::to_chars(p, p + 20, n).ptr;
+  *p++ = '=';
+  p = std::to_chars(p, p + 20, j).ptr;
+  *p++ = '+';
+  p = std::to_chars(p, p + 20, n - j).ptr;
+  *p++ = '\n';
+  out.commit(p);
+}
+
+// The first addend of an even n whose small addends were all tried.
 std::int64_t far_addend(std::int64_t n) {
-  for (std::int64_t j = kReach; j < n; ++j) {
+  for (std::int64_t j = kReach + 1; j < n; j += 2) {
     if (is_prime(static_cast<std::int32_t>(j)) && is_prime(static_cast<std::int32_t>(n - j))) {
       return j;
     }
@@ -135,31 +215,41 @@ void walk(std::int64_t first, std::int64_t last, console::Output& out) {
   const bool odd = (first % 2) != 0;
   first = std::max(first, odd ? std::int64_t{3} : std::int64_t{4});
   if (first > last) return;
+  if (first == 4) {
+    out.put("4=2+2\n");  // the one even number whose addends are even
+    first = 6;
+  }
 
   const Tables& t = tables();
-  Window window;
+  OddWindow window;
+  Decimal digits(first);
   for (std::int64_t low = first; low <= last;) {
     const std::int64_t high = std::min(last, low + 2 * (kChunk - 1));
-    window.sieve(std::max(std::int64_t{0}, low - kReach), high);
-    for (std::int64_t n = low; n <= high; n += 2) {
-      char* p = out.reserve(kLongestLine);
+    // Every n - j the search looks at is odd and lies in this window.
+    window.sieve(std::max(std::int64_t{1}, (low - kReach - 1) | 1), high);
+    for (std::int64_t n = low; n <= high; n += 2, digits.add_two()) {
       if (odd) {
         // For odd n the addend 2 is the only candidate: any other addend
         // that passes is an odd prime, leaving an even n-j that passes only
         // when it is 2, and then j = n-2 and 2 was the answer already.
-        if (window.passes(n - 2)) out.commit(put_line(p, n, 2));
+        if (window.passes_at(window.index(n - 2))) put_line(out, digits, "2", 1);
         continue;
       }
-      std::int64_t found = 0;
-      for (const std::uint32_t j : t.addends) {
-        if (j >= n) break;
-        if (window.passes(n - j)) {
-          found = j;
+      // For even n from 6 the addend 2 leaves an even n-2 from 4: composite.
+      const std::int64_t top = window.index(n - 1);
+      const Addend* found = nullptr;
+      for (const Addend& a : t.addends) {
+        if (a.value >= n) break;
+        if (window.passes_at(top - a.half)) {
+          found = &a;
           break;
         }
       }
-      if (found == 0 && n > kReach) found = far_addend(n);
-      if (found != 0) out.commit(put_line(p, n, found));
+      if (found != nullptr) {
+        put_line(out, digits, found->text, static_cast<int>(found->length));
+      } else if (n > kReach) {
+        if (const std::int64_t j = far_addend(n); j != 0) put_line(out, n, j);
+      }
     }
     low = high + 2;
   }

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Whole-program timings: each program against its plain baseline and against
+# copying its output bytes with cat, on generated inputs, side by side.
+#
+#   bench/compare.sh [BUILD_DIR] [PROGRAM...]
+#
+# BUILD_DIR is a build with the benchmarks (default: build/bench, made by
+# `cmake --preset bench && cmake --build --preset bench`). Times are the best
+# wall-clock seconds of RUNS runs (default 5; the baselines run once), taken
+# by bench/timeit without a shell in between; peak memory is the largest
+# resident set of the program's runs.
+set -euo pipefail
+build=${1:-build/bench}
+shift || true
+programs=("$@")
+[ ${#programs[@]} -gt 0 ] || programs=(primesum scoresheet hexdigits capwords rootstep)
+runs=${RUNS:-5}
+bin="$build/bin"
+base="$build/bench"
+work=$(mktemp -d "${TMPDIR:-/tmp}/bench.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+# best_time INPUT OUTPUT PROGRAM...: sets $best, the best wall time of $runs
+# runs in seconds, and $rss, the largest peak resident set in KiB.
+best_time() {
+  read -r best rss < <("$base/timeit" "$runs" "$@")
+}
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", (b > 0 ? a / b : 0) }'; }
+
+# compare LABEL INPUT_FILE PROGRAM BASELINE|-
+compare() {
+  local label=$1 input=$2 program=$3 baseline=$4
+  local ours ours_rss theirs="" cat_time
+  best_time "$input" "$work/out.ours" "$bin/$program"
+  ours=$best ours_rss=$rss
+  cp "$work/out.ours" "$work/out.saved"
+  best_time "$work/out.saved" "$work/out.cat" /bin/cat
+  cat_time=$best
+  printf '%-32s ours %7ss (peak %6s KiB, %s bytes out)  cat %7ss  ours/cat %5s' \
+    "$label" "$ours" "$ours_rss" "$(stat -c %s "$work/out.ours")" "$cat_time" "$(ratio "$ours" "$cat_time")"
+  if [ "$baseline" != - ]; then
+    local keep=$runs
+    runs=1 best_time "$input" "$work/out.base" "$base/$baseline"
+    runs=$keep theirs=$best
+    cmp -s "$work/out.base" "$work/out.ours" || printf '  OUTPUT DIFFERS'
+    printf '  baseline %7ss  baseline/ours %6s' "$theirs" "$(ratio "$theirs" "$ours")"
+  fi
+  echo
+}
+
+for program in "${programs[@]}"; do
+  case $program in
+    primesum)
+      echo '4 2000000' >"$work/small.in"
+      compare "primesum 4 2000000" "$work/small.in" primesum primesum_baseline
+      echo '2147443648 2147483646' >"$work/top20k.in"
+      compare "primesum 20,000 at the top" "$work/top20k.in" primesum primesum_baseline
+      echo '4 20000000' >"$work/big.in"
+      compare "primesum 4 20000000" "$work/big.in" primesum -
+      echo '2147000000 2147483646' >"$work/top.in"
+      compare "primesum 2147000000 2147483646" "$work/top.in" primesum -
+      ;;
+  esac
+done

@@ -1,0 +1,56 @@
+// In-memory throughput of each program's logic, without the cost of the
+// process and the pipe.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "console/input.hpp"
+#include "console/output.hpp"
+#include "console/program.hpp"
+#include "primesum/primesum.hpp"
+
+namespace {
+
+// Output thrown away as soon as a buffer is full.
+class NullSink : public console::Sink {
+ public:
+  void write(const char*, std::size_t size) override { bytes += size; }
+  std::size_t bytes = 0;
+};
+
+void run_program(benchmark::State& state, console::Program program, const std::string& input) {
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    console::MemorySource source(input);
+    NullSink sink;
+    console::Output out(sink);
+    console::Input in(source, &out);
+    program(in, out);
+    out.flush();
+    bytes += sink.bytes;
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
+}
+
+void BM_PrimesumSmallRange(benchmark::State& state) {
+  run_program(state, primesum::run, "4 2000000\n");
+}
+BENCHMARK(BM_PrimesumSmallRange)->Unit(benchmark::kMillisecond);
+
+void BM_PrimesumTopRange(benchmark::State& state) {
+  run_program(state, primesum::run, "2147000000 2147483646\n");
+}
+BENCHMARK(BM_PrimesumTopRange)->Unit(benchmark::kMillisecond);
+
+void BM_IsPrimeNearTop(benchmark::State& state) {
+  std::int32_t x = 2147483647 - 4096;
+  int sum = 0;
+  for (auto _ : state) {
+    sum += primesum::is_prime(x);
+    x = x == 2147483647 ? 2147483647 - 4096 : x + 1;
+  }
+  benchmark::DoNotOptimize(sum);
+}
+BENCHMARK(BM_IsPrimeNearTop);
+
+}  // namespace
