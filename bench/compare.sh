@@ -61,5 +61,21 @@ for program in "${programs[@]}"; do
       echo '2147000000 2147483646' >"$work/top.in"
       compare "primesum 2147000000 2147483646" "$work/top.in" primesum -
       ;;
+    scoresheet)
+      # A class of N students with scores of one decimal, and 5 corrections.
+      make_class() {
+        awk -v n="$1" 'BEGIN {
+          srand(1); print n
+          for (i = 1; i <= n; i++)
+            printf "S%07d Name%d %.1f %.1f %.1f %.1f\n", i, i, rand()*100, rand()*100, rand()*100, rand()*100
+          print 5
+          for (i = 1; i <= 5; i++) printf "S%07d Math %.1f\n", i * 7, rand()*100
+        }'
+      }
+      make_class 20000 >"$work/class20k.in"
+      compare "scoresheet 20,000 students" "$work/class20k.in" scoresheet scoresheet_baseline
+      make_class 1000000 >"$work/class1m.in"
+      compare "scoresheet 1,000,000 students" "$work/class1m.in" scoresheet -
+      ;;
   esac
 done

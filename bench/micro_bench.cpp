@@ -2,12 +2,14 @@
 // process and the pipe.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <string>
 
 #include "console/input.hpp"
 #include "console/output.hpp"
 #include "console/program.hpp"
 #include "primesum/primesum.hpp"
+#include "scoresheet/scoresheet.hpp"
 
 namespace {
 
@@ -52,5 +54,25 @@ void BM_IsPrimeNearTop(benchmark::State& state) {
   benchmark::DoNotOptimize(sum);
 }
 BENCHMARK(BM_IsPrimeNearTop);
+
+}  // namespace
+
+namespace {
+
+std::string make_class(int students) {
+  std::string text = std::to_string(students) + "\n";
+  char row[96];
+  for (int i = 0; i < students; ++i) {
+    const int n = std::snprintf(row, sizeof row, "S%d Name%d %d.5 72 %d 88.25\n", i, i, i % 101, (i * 7) % 100);
+    text.append(row, static_cast<std::size_t>(n));
+  }
+  return text + "1\nS7 Math 99\n";
+}
+
+void BM_Scoresheet(benchmark::State& state) {
+  static const std::string input = make_class(20000);
+  run_program(state, scoresheet::run, input);
+}
+BENCHMARK(BM_Scoresheet)->Unit(benchmark::kMillisecond);
 
 }  // namespace

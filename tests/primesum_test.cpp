@@ -124,7 +124,7 @@ TEST(Walk, MatchesTheReferenceAtTheTopOfTheRange) {
   EXPECT_EQ(sink.text, expected);
 }
 
-TEST(Run, ReadsPairsAndWritesEachRangeWithAnEmptyLine) {
+TEST(PrimesumRun, ReadsPairsAndWritesEachRangeWithAnEmptyLine) {
   struct Case {
     std::string input;
     std::string expected;
@@ -156,7 +156,7 @@ TEST(Run, ReadsPairsAndWritesEachRangeWithAnEmptyLine) {
   }
 }
 
-TEST(Run, StopsAtBadInputKeepingWhatWasWritten) {
+TEST(PrimesumRun, StopsAtBadInputKeepingWhatWasWritten) {
   struct Case {
     std::string input;
     std::string expected_out;

@@ -35,6 +35,32 @@ std::optional<std::int32_t> parse_int32(std::string_view text) {
 
 std::optional<float> parse_float(std::string_view text) {
   if (text.empty()) return std::nullopt;
+  // Most scores are short decimals: at most 7 digits make an integer below
+  // 2^24 and at most 10 decimals a power of ten, both exact in single
+  // precision, so one correctly rounded division gives what strtof gives.
+  {
+    std::size_t i = text.front() == '-' ? 1 : 0;
+    std::uint32_t digits = 0;
+    std::uint32_t mantissa = 0;
+    int decimals = -1;
+    for (; i < text.size(); ++i) {
+      const char c = text[i];
+      if (c >= '0' && c <= '9') {
+        mantissa = mantissa * 10 + static_cast<std::uint32_t>(c - '0');
+        if (++digits > 7) break;
+        if (decimals >= 0) ++decimals;
+      } else if (c == '.' && decimals < 0) {
+        decimals = 0;
+      } else {
+        break;
+      }
+    }
+    if (i == text.size() && digits > 0) {
+      static constexpr float kPowers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
+      const float value = static_cast<float>(mantissa) / kPowers[decimals < 0 ? 0 : decimals];
+      return text.front() == '-' ? -value : value;
+    }
+  }
   // from_chars rounds exactly as strtof does and is much faster; it takes
   // the plain decimal forms. Anything else (a '+' sign, hexadecimal, values
   // that overflow or underflow) goes through strtof itself.
