@@ -10,7 +10,7 @@
 # by bench/timeit without a shell in between; peak memory is the largest
 # resident set of the program's runs.
 set -euo pipefail
-build=${1:-build/bench}
+build=$(readlink -f "${1:-build/bench}")
 shift || true
 programs=("$@")
 [ ${#programs[@]} -gt 0 ] || programs=(primesum scoresheet hexdigits capwords rootstep)
@@ -76,6 +76,37 @@ for program in "${programs[@]}"; do
       compare "scoresheet 20,000 students" "$work/class20k.in" scoresheet scoresheet_baseline
       make_class 1000000 >"$work/class1m.in"
       compare "scoresheet 1,000,000 students" "$work/class1m.in" scoresheet -
+      ;;
+    hexdigits)
+      awk 'BEGIN { srand(2); n = 2000000; print n
+        for (i = 0; i < n; i++) printf "%d\n", int(rand() * 4294967296) - 2147483648 }' >"$work/hex.in"
+      compare "hexdigits 2,000,000 numbers" "$work/hex.in" hexdigits hexdigits_baseline
+      ;;
+    capwords)
+      # 200 MB of mixed text: short words, digits, punctuation, blanks, tabs,
+      # line ends and bytes 0x80-0xFF.
+      awk 'BEGIN { srand(3); split("the a of and to in is it you that he was for on are with as I his they", w, " ")
+        piece[0] = " "; piece[1] = "  "; piece[2] = ". "; piece[3] = ", "; piece[4] = "\t"; piece[5] = "\n"
+        piece[6] = " 1234 "; piece[7] = " \xd6\xd0\xce\xc4 "; piece[8] = "-"; piece[9] = " (x) "
+        line = ""
+        for (i = 0; i < 4000; i++) line = line w[int(rand() * 20) + 1] piece[int(rand() * 10)]
+        for (n = 0; n < 200000000; n += length(line)) printf "%s", line }' >"$work/text.in"
+      printf '%-32s ' "capwords 200 MB of text"
+      cd "$work"
+      best_time "$work/text.in" /dev/null "$bin/capwords"
+      ours=$best ours_rss=$rss
+      mv "$work/d:\\test.txt" "$work/ours.txt"
+      best_time "$work/text.in" "$work/copy.txt" /bin/cat
+      cat_time=$best
+      runs=1 best_time "$work/text.in" /dev/null "$base/capwords_baseline"
+      theirs=$best
+      cd - >/dev/null
+      cmp -s "$work/ours.txt" "$work/d:\\test.txt" || printf 'OUTPUT DIFFERS '
+      printf 'ours %7ss (peak %6s KiB)  cat %7ss  ours/cat %5s  baseline %7ss  baseline/ours %6s\n' \
+        "$ours" "$ours_rss" "$cat_time" "$(ratio "$ours" "$cat_time")" "$theirs" "$(ratio "$theirs" "$ours")"
+      ;;
+    rootstep)
+      compare "rootstep" /dev/null rootstep -
       ;;
   esac
 done

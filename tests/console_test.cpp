@@ -195,7 +195,7 @@ TEST(Messages, NameTheExpectationTheTokenAndTheLine) {
     console::bad_end("expected the second number", in);
     FAIL() << "no failure";
   } catch (const console::Failure& failure) {
-    EXPECT_STREQ(failure.what(), "expected the second number, got end of input (line 3)");
+    EXPECT_STREQ(failure.what(), "expected the second number, got end of input (line 2)");
   }
 }
 

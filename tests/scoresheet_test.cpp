@@ -86,8 +86,8 @@ TEST(ScoresheetRun, RejectsMissingOrMalformedFieldsNamingThem) {
   const std::vector<Case> cases = {
       {"", "expected the number of students, got end of input (line 1)"},
       {"two", "expected the number of students, an integer from -2147483648 to 2147483647, got 'two' (line 1)"},
-      {"2\n1 A 1 2 3 4\n", "expected the student number of student 2, got end of input (line 3)"},
-      {"1\n1 A 1 2 3\n", "expected the C score of student 1, got end of input (line 3)"},
+      {"2\n1 A 1 2 3 4\n", "expected the student number of student 2, got end of input (line 2)"},
+      {"1\n1 A 1 2 3\n", "expected the C score of student 1, got end of input (line 2)"},
       {"1\n1 A 1 x 3 4\n", "expected the Math score of student 1, a real number, got 'x' (line 2)"},
       {"1\n" + id19 + " " + name31 + " 1 2 3 4 0", ""},
       {"1\n" + id19 + "i A 1 2 3 4 0",
@@ -99,7 +99,7 @@ TEST(ScoresheetRun, RejectsMissingOrMalformedFieldsNamingThem) {
       {"1\n1 A 1 2 3 4\n1\n1 Math 5,5", "expected the score of correction 1, a real number, got '5,5' (line 4)"},
       {"1\n1 A 1 2 3 4\n1\n" + std::string(300, 'x') + " Math 5", ""},
       {"2000000000\n1 A 1 2 3 4\n2 B 1 2 3 4\n3 C 1 2 3 4\n",
-       "expected the student number of student 4, got end of input (line 5)"},
+       "expected the student number of student 4, got end of input (line 4)"},
   };
   for (const Case& c : cases) {
     const auto result = run_sheet(c.input);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 
@@ -20,6 +21,29 @@ constexpr std::array<bool, 256> kSpace = [] {
 }();
 
 bool space(char c) { return kSpace[static_cast<unsigned char>(c)]; }
+
+// The first white-space byte in [p, end), or end. Eight bytes at a time:
+// white space lies below 0x21, so a word with no byte below 0x21 is all
+// token; a word with one is looked at byte by byte from that byte on.
+char* token_end(char* p, char* end) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101u;
+  constexpr std::uint64_t kHighs = 0x8080808080808080u;
+  while (end - p >= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    // High bit set in (at least) the lowest byte below 0x21, if any.
+    const std::uint64_t low = (word - kOnes * 0x21) & ~word & kHighs;
+    if (low == 0) {
+      p += 8;
+      continue;
+    }
+    p += std::countr_zero(low) / 8;
+    if (space(*p)) return p;
+    ++p;
+  }
+  while (p != end && !space(*p)) ++p;
+  return p;
+}
 
 }  // namespace
 
@@ -69,17 +93,19 @@ std::optional<Token> Input::token() {
   // Skip white space, counting line ends.
   for (;;) {
     while (pos_ != end_ && space(*pos_)) {
-      if (*pos_ == '\n') ++line_;
+      after_line_end_ = *pos_ == '\n';
+      if (after_line_end_) ++line_;
       ++pos_;
     }
     if (pos_ != end_) break;
     if (!refill()) return std::nullopt;
   }
 
+  after_line_end_ = false;
   Token token;
   token.line = line_;
   char* const start = pos_;
-  while (pos_ != end_ && !space(*pos_)) ++pos_;
+  pos_ = token_end(pos_, end_);
   if (pos_ != end_) {
     // The common case: the whole token lies in the buffer.
     const auto size = static_cast<std::size_t>(pos_ - start);
@@ -94,7 +120,7 @@ std::optional<Token> Input::token() {
   spill_.assign(start, std::min(static_cast<std::size_t>(pos_ - start), kMaxToken + 1));
   while (pos_ == end_ && refill()) {
     char* const piece = pos_;
-    while (pos_ != end_ && !space(*pos_)) ++pos_;
+    pos_ = token_end(pos_, end_);
     const std::size_t room = kMaxToken + 1 - std::min(spill_.size(), kMaxToken + 1);
     spill_.append(piece, std::min(static_cast<std::size_t>(pos_ - piece), room));
   }
@@ -133,7 +159,7 @@ void bad_token(std::string_view expected, const Token& token) {
 
 void bad_end(std::string_view expected, const Input& input) {
   throw Failure(std::string(expected) + ", got end of input (line " +
-                std::to_string(input.line()) + ")");
+                std::to_string(input.last_line()) + ")");
 }
 
 }  // namespace console

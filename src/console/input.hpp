@@ -87,6 +87,10 @@ class Input {
   /// 1-based number of the line the reading position is on.
   std::uint64_t line() const { return line_; }
 
+  /// The line of the last byte read: at the end of input that ends with a
+  /// line end, the last line, not the empty one after it.
+  std::uint64_t last_line() const { return after_line_end_ && line_ > 1 ? line_ - 1 : line_; }
+
  private:
   bool refill();
 
@@ -98,6 +102,7 @@ class Input {
   char* end_;
   bool eof_ = false;
   std::uint64_t line_ = 1;
+  bool after_line_end_ = false;  // the last byte read was a line end
   std::string spill_;  // a token that straddles two blocks
 };
 
@@ -108,7 +113,7 @@ std::string quote(const Token& token);
 /// Throws Failure "<expected>, got '<token>' (line N)".
 [[noreturn]] void bad_token(std::string_view expected, const Token& token);
 
-/// Throws Failure "<expected>, got end of input (line N)".
+/// Throws Failure "<expected>, got end of input (line N)", N the last line.
 [[noreturn]] void bad_end(std::string_view expected, const Input& input);
 
 }  // namespace console

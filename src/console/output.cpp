@@ -55,6 +55,12 @@ void Output::finish() {
 }
 
 void Output::put_slow(std::string_view text) {
+  if (text.size() >= capacity_) {
+    // Too big to be worth copying: hand it over as it is.
+    flush();
+    sink_.write(text.data(), text.size());
+    return;
+  }
   while (!text.empty()) {
     if (pos_ == end_) flush();
     const std::size_t n = std::min(text.size(), static_cast<std::size_t>(end_ - pos_));

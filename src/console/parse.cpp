@@ -14,10 +14,19 @@ std::optional<std::int64_t> parse_integer(std::string_view text, std::int64_t mi
     negative = text.front() == '-';
     text.remove_prefix(1);
   }
+  // Leading zeros are allowed in any number; past them, 19 digits fit in 64
+  // bits without a check per digit, and 20 or more are out of every range.
   if (text.empty()) return std::nullopt;
+  std::size_t zeros = 0;
+  while (zeros < text.size() && text[zeros] == '0') ++zeros;
+  const std::string_view significant = text.substr(zeros);
+  if (significant.size() > 19) return std::nullopt;
   std::uint64_t magnitude = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
-  if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  for (const char c : significant) {
+    const auto digit = static_cast<unsigned>(c) - unsigned{'0'};
+    if (digit > 9) return std::nullopt;
+    magnitude = magnitude * 10 + digit;
+  }
   // The range asked for lies within the 64-bit signed one.
   constexpr std::uint64_t kLimit = std::uint64_t{1} << 63;
   if (magnitude > kLimit || (!negative && magnitude == kLimit)) return std::nullopt;

@@ -42,11 +42,11 @@ int write_failed(std::string_view name, const WriteError& error) {
 
 }  // namespace
 
-int run(std::string_view name, Sink& sink, Program program) {
+int run(std::string_view name, Sink& sink, Program program, std::size_t input_block) {
   Output output(sink);
   try {
     FdSource source(0);
-    Input input(source, &output);
+    Input input(source, &output, input_block);
     program(input, output);
     output.finish();
     return 0;

@@ -2,6 +2,7 @@
 // and the one-line error exit.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -25,7 +26,8 @@ void report(std::string_view name, std::string_view message);
 /// the program failed or a write failed. Output written before a failure
 /// stays written. A broken pipe ends the run with status 1 and no message,
 /// as a filter whose reader has gone away.
-int run(std::string_view name, Sink& sink, Program program);
+int run(std::string_view name, Sink& sink, Program program,
+        std::size_t input_block = Input::kDefaultCapacity);
 
 /// run() over standard output, named after argv[0].
 int run_stdio(int argc, char** argv, std::string_view fallback, Program program);
