@@ -141,9 +141,12 @@ class Decimal {
 };
 
 constexpr std::size_t kLongestLine = 3 * 11 + 3;
+// The addend 2 in the form put_line copies: four bytes.
+constexpr char kTwo[4] = {'2', 0, 0, 0};
 
-// Writes "n=j+(n-j)" and a line end, n given by its digits and j < n. The
-// difference is worked out on the digits of n.
+// Writes "n=j+(n-j)" and a line end, n given by its digits and j < n (its
+// `j_length` digits at the start of four readable bytes). The difference is
+// worked out on the digits of n.
 void put_line(console::Output& out, const Decimal& n, const char* j, int j_length) {
   char* p = out.reserve(64);
   const int length = n.length();
@@ -232,7 +235,7 @@ void walk(std::int64_t first, std::int64_t last, console::Output& out) {
         // For odd n the addend 2 is the only candidate: any other addend
         // that passes is an odd prime, leaving an even n-j that passes only
         // when it is 2, and then j = n-2 and 2 was the answer already.
-        if (window.passes_at(window.index(n - 2))) put_line(out, digits, "2", 1);
+        if (window.passes_at(window.index(n - 2))) put_line(out, digits, kTwo, 1);
         continue;
       }
       // For even n from 6 the addend 2 leaves an even n-2 from 4: composite.
