@@ -59,6 +59,7 @@ std::size_t FdSource::read(char* buffer, std::size_t size) {
 
 std::size_t MemorySource::read(char* buffer, std::size_t size) {
   const std::size_t n = std::min({size, chunk_, text_.size()});
+  if (n == 0) return 0;  // an empty text may have no storage at all
   std::memcpy(buffer, text_.data(), n);
   text_.remove_prefix(n);
   return n;

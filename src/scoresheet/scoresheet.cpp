@@ -112,19 +112,26 @@ std::int32_t need_count(console::Input& in, const Expected& what) {
   return *value;
 }
 
+// A text as the C string functions see it: up to its first NUL byte.
+std::string_view up_to_nul(std::string_view text) { return text.substr(0, text.find('\0')); }
+
 // Copies a text into a blank-padded field, or fails when it does not fit.
+// The whole token must fit; what is kept, printed and compared is the text
+// before a NUL byte, if the token holds one.
 void need_text(console::Input& in, char* field, std::size_t field_size, std::uint8_t& length,
                const Expected& what) {
   const console::Token token = need(in, what);
   if (token.truncated || token.text.size() >= field_size) {
     console::bad_token(what.words(" of at most " + std::to_string(field_size - 1) + " bytes"), token);
   }
+  const std::string_view text = up_to_nul(token.text);
   std::memset(field, ' ', field_size);
-  std::memcpy(field, token.text.data(), token.text.size());
-  length = static_cast<std::uint8_t>(token.text.size());
+  std::memcpy(field, text.data(), text.size());
+  length = static_cast<std::uint8_t>(text.size());
 }
 
 void apply(student& s, std::string_view subject, float score) {
+  subject = up_to_nul(subject);
   if (subject == "English") {
     s.english = score;
   } else if (subject == "Math") {
@@ -285,6 +292,7 @@ void output_list(const student_list& list, console::Output& out) {
 }
 
 void search_list(student_list& list, std::string_view id, std::string_view subject, float score) {
+  id = up_to_nul(id);
   for (student& s : list) {
     if (s.id_text() == id) {
       apply(s, subject, score);
@@ -361,7 +369,7 @@ void run(console::Input& in, console::Output& out) {
   for (std::int32_t i = 1; i <= corrections; ++i) {
     // The token's text lives only until the next read: keep copies. A
     // number or subject too long for its field simply matches nothing.
-    const std::string id(need(in, {"the student number", "correction", i}).text);
+    const std::string id(up_to_nul(need(in, {"the student number", "correction", i}).text));
     const std::string subject(need(in, {"the subject", "correction", i}).text);
     const float score = need_score(in, {"the score", "correction", i});
     if (student* s = finder.find(id)) apply(*s, subject, score);

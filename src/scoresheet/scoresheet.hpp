@@ -102,7 +102,8 @@ void output_list(const student_list& list, console::Output& out);
 
 /// Overwrites one score of the first student whose number is `id`: the
 /// subject is "English", "Math", "Physics" or "C", compared exactly. Any
-/// other subject, or a number nobody has, changes nothing.
+/// other subject, or a number nobody has, changes nothing. Texts compare
+/// as C strings: up to a NUL byte.
 void search_list(student_list& list, std::string_view id, std::string_view subject, float score);
 
 /// "SumAndAvg:", then each student's total (the four scores added in single
