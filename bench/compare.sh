@@ -93,12 +93,12 @@ for program in "${programs[@]}"; do
         for (n = 0; n < 200000000; n += length(line)) printf "%s", line }' >"$work/text.in"
       printf '%-32s ' "capwords 200 MB of text"
       cd "$work"
-      best_time "$work/text.in" /dev/null "$bin/capwords"
+      best_time "$work/text.in" "$work/console.out" "$bin/capwords"
       ours=$best ours_rss=$rss
       mv "$work/d:\\test.txt" "$work/ours.txt"
       best_time "$work/text.in" "$work/copy.txt" /bin/cat
       cat_time=$best
-      runs=1 best_time "$work/text.in" /dev/null "$base/capwords_baseline"
+      runs=1 best_time "$work/text.in" "$work/console.out" "$base/capwords_baseline"
       theirs=$best
       cd - >/dev/null
       cmp -s "$work/ours.txt" "$work/d:\\test.txt" || printf 'OUTPUT DIFFERS '
@@ -106,7 +106,8 @@ for program in "${programs[@]}"; do
         "$ours" "$ours_rss" "$cat_time" "$(ratio "$ours" "$cat_time")" "$theirs" "$(ratio "$theirs" "$ours")"
       ;;
     rootstep)
-      compare "rootstep" /dev/null rootstep -
+      : >"$work/empty.in"
+      compare "rootstep" "$work/empty.in" rootstep -
       ;;
   esac
 done

@@ -3,11 +3,13 @@
 //   timeit RUNS INPUT OUTPUT PROGRAM [ARGS...]
 //
 // runs PROGRAM RUNS times with standard input from INPUT and standard output
-// into OUTPUT (removed before each run, outside the timing, and created anew), in the current directory, and prints
+// into OUTPUT (a regular file is removed before each run, outside the
+// timing, and created anew), in the current directory, and prints
 // "<best wall seconds> <largest peak resident set in KiB>". Exits 1 when a run
 // does not end with status 0.
 #include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,7 +27,9 @@ int main(int argc, char** argv) {
   long peak = 0;
   for (int i = 0; i < runs; ++i) {
     // Freeing the previous run's output is not part of this run's work.
-    unlink(argv[3]);
+    // Only a regular file is removed: never a device such as /dev/null.
+    struct stat info {};
+    if (lstat(argv[3], &info) == 0 && S_ISREG(info.st_mode)) unlink(argv[3]);
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = fork();
     if (pid == 0) {

@@ -1,6 +1,7 @@
 #include "primesum/primesum.hpp"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstring>
 #include <vector>
@@ -45,6 +46,8 @@ bool strong_probable_prime(std::uint64_t n, std::uint64_t a) {
 constexpr std::int64_t kReach = 4096;
 // Numbers walked per sieved window: the window stays in the cache.
 constexpr std::int64_t kChunk = std::int64_t{1} << 17;
+// Addends tried on a whole window at once; most even numbers split on one.
+constexpr std::size_t kSwept = 12;
 
 // An odd first addend with its decimal digits at hand.
 struct Addend {
@@ -87,8 +90,10 @@ class OddWindow {
   /// Sieves the odd numbers of [low, high]; low is odd and not negative.
   void sieve(std::int64_t low, std::int64_t high) {
     low_ = low;
-    flags_.assign(static_cast<std::size_t>((high - low) / 2 + 1), 1);
-    const auto size = static_cast<std::int64_t>(flags_.size());
+    const auto size = (high - low) / 2 + 1;
+    // Eight bytes of slack, never passing, so readers may take whole words.
+    flags_.assign(static_cast<std::size_t>(size) + 8, 0);
+    std::fill_n(flags_.begin(), size, std::uint8_t{1});
     for (const std::uint32_t prime : tables().base) {
       const std::int64_t p = prime;
       if (p * p > high) break;
@@ -102,6 +107,8 @@ class OddWindow {
   bool passes_at(std::int64_t index) const { return flags_[static_cast<std::size_t>(index)] != 0; }
   /// The index of odd x.
   std::int64_t index(std::int64_t x) const { return (x - low_) / 2; }
+  /// The flags, one byte per odd number: 1 when it passes.
+  const std::uint8_t* flags() const { return flags_.data(); }
 
  private:
   std::int64_t low_ = 1;
@@ -112,10 +119,12 @@ class OddWindow {
 // converting it again for every line.
 class Decimal {
  public:
-  explicit Decimal(std::int64_t value) {
+  explicit Decimal(std::int64_t value) : low_(static_cast<int>(value % 10000)) {
     length_ = static_cast<int>(std::to_chars(digits_, digits_ + sizeof digits_, value).ptr - digits_);
   }
   void add_two() {
+    low_ += 2;
+    if (low_ >= 10000) low_ -= 10000;
     int i = length_ - 1;
     const int last = digits_[i] - '0' + 2;
     if (last < 10) {
@@ -134,20 +143,35 @@ class Decimal {
   }
   const char* digits() const { return digits_; }
   int length() const { return length_; }
+  /// The value of the last four digits.
+  int low() const { return low_; }
 
  private:
   char digits_[24] = {};  // 16 bytes are always safe to copy
   int length_ = 0;
+  int low_ = 0;
 };
 
 constexpr std::size_t kLongestLine = 3 * 11 + 3;
-// The addend 2 in the form put_line copies: four bytes.
-constexpr char kTwo[4] = {'2', 0, 0, 0};
 
-// Writes "n=j+(n-j)" and a line end, n given by its digits and j < n (its
-// `j_length` digits at the start of four readable bytes). The difference is
-// worked out on the digits of n.
-void put_line(console::Output& out, const Decimal& n, const char* j, int j_length) {
+// The four digits of every number below 10000.
+constexpr auto kFourDigits = [] {
+  std::array<std::array<char, 4>, 10000> table{};
+  for (int v = 0; v < 10000; ++v) {
+    table[static_cast<std::size_t>(v)] = {static_cast<char>('0' + v / 1000), static_cast<char>('0' + v / 100 % 10),
+                                          static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
+  }
+  return table;
+}();
+// The addend of odd numbers.
+constexpr Addend kTwo{2, 0, 1, {'2', 0, 0, 0}};
+
+// Writes "n=j+(n-j)" and a line end, n given by its digits and j < n. The
+// difference is worked out on the digits of n.
+void put_line(console::Output& out, const Decimal& n, const Addend& addend) {
+  const char* const j = addend.text;
+  const auto j_length = static_cast<int>(addend.length);
+  const auto j_value = static_cast<int>(addend.value);
   char* p = out.reserve(64);
   const int length = n.length();
   std::memcpy(p, n.digits(), 16);
@@ -158,6 +182,14 @@ void put_line(console::Output& out, const Decimal& n, const char* j, int j_lengt
   *p++ = '+';
   char* const difference = p;
   std::memcpy(difference, n.digits(), 16);
+  if (length > 4 && n.low() >= j_value) {
+    // No borrow past the last four digits: they are a table entry.
+    std::memcpy(difference + length - 4, kFourDigits[static_cast<std::size_t>(n.low() - j_value)].data(), 4);
+    p = difference + length;
+    *p++ = '\n';
+    out.commit(p);
+    return;
+  }
   int borrow = 0;
   for (int i = length - 1, k = j_length - 1; k >= 0 || borrow != 0; --i, --k) {
     int digit = difference[i] - '0' - borrow - (k >= 0 ? j[k] - '0' : 0);
@@ -226,22 +258,56 @@ void walk(std::int64_t first, std::int64_t last, console::Output& out) {
   const Tables& t = tables();
   OddWindow window;
   Decimal digits(first);
+  std::vector<std::uint8_t> swept;
   for (std::int64_t low = first; low <= last;) {
     const std::int64_t high = std::min(last, low + 2 * (kChunk - 1));
     // Every n - j the search looks at is odd and lies in this window.
     window.sieve(std::max(std::int64_t{1}, (low - kReach - 1) | 1), high);
-    for (std::int64_t n = low; n <= high; n += 2, digits.add_two()) {
+    // For even numbers past the reach of the addends, try the first few
+    // addends on the whole chunk at once: for each addend in turn, every
+    // number not yet split whose difference passes takes it. The inner loop
+    // reads the sieve contiguously and becomes vector code.
+    const bool sweep = !odd && low > kReach;
+    if (sweep) {
+      // Eight numbers at a time: each byte of `found` is 0 or the addend's
+      // position plus one (at most 127), each byte of `passes` 0 or 1.
+      constexpr std::uint64_t kOnes = 0x0101010101010101u;
+      constexpr std::uint64_t kHighs = 0x8080808080808080u;
+      const auto count = static_cast<std::size_t>((high - low) / 2 + 1);
+      swept.assign((count + 7) / 8 * 8, 0);
+      const std::int64_t top = window.index(low - 1);
+      for (std::size_t k = 0; k < kSwept; ++k) {
+        const std::uint8_t* passes = window.flags() + (top - t.addends[k].half);
+        const std::uint64_t mark = k + 1;
+        for (std::size_t i = 0; i < count; i += 8) {
+          std::uint64_t found;
+          std::uint64_t pass;
+          std::memcpy(&found, swept.data() + i, 8);
+          std::memcpy(&pass, passes + i, 8);
+          const std::uint64_t taken = ((found + (kHighs - kOnes)) | found) & kHighs;  // high bit: byte != 0
+          found |= (pass & ~(taken >> 7) & kOnes) * mark;
+          std::memcpy(swept.data() + i, &found, 8);
+        }
+      }
+    }
+    std::size_t i = 0;
+    for (std::int64_t n = low; n <= high; n += 2, ++i, digits.add_two()) {
       if (odd) {
         // For odd n the addend 2 is the only candidate: any other addend
         // that passes is an odd prime, leaving an even n-j that passes only
         // when it is 2, and then j = n-2 and 2 was the answer already.
-        if (window.passes_at(window.index(n - 2))) put_line(out, digits, kTwo, 1);
+        if (window.passes_at(window.index(n - 2))) put_line(out, digits, kTwo);
+        continue;
+      }
+      if (sweep && swept[i] != 0) {
+        put_line(out, digits, t.addends[swept[i] - 1u]);
         continue;
       }
       // For even n from 6 the addend 2 leaves an even n-2 from 4: composite.
       const std::int64_t top = window.index(n - 1);
       const Addend* found = nullptr;
-      for (const Addend& a : t.addends) {
+      for (std::size_t k = sweep ? kSwept : 0; k < t.addends.size(); ++k) {
+        const Addend& a = t.addends[k];
         if (a.value >= n) break;
         if (window.passes_at(top - a.half)) {
           found = &a;
@@ -249,7 +315,7 @@ void walk(std::int64_t first, std::int64_t last, console::Output& out) {
         }
       }
       if (found != nullptr) {
-        put_line(out, digits, found->text, static_cast<int>(found->length));
+        put_line(out, digits, *found);
       } else if (n > kReach) {
         if (const std::int64_t j = far_addend(n); j != 0) put_line(out, n, j);
       }
