@@ -10,6 +10,8 @@
 #include "console/program.hpp"
 #include "primesum/primesum.hpp"
 #include "scoresheet/scoresheet.hpp"
+#include "hexdigits/hexdigits.hpp"
+#include "capwords/capwords.hpp"
 
 namespace {
 
@@ -74,5 +76,29 @@ void BM_Scoresheet(benchmark::State& state) {
   run_program(state, scoresheet::run, input);
 }
 BENCHMARK(BM_Scoresheet)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+void BM_Hexdigits(benchmark::State& state) {
+  static const std::string input = [] {
+    std::string text = "200000\n";
+    for (long long i = 0; i < 200000; ++i) text += std::to_string(i * 21473 - 2000000000) + "\n";
+    return text;
+  }();
+  run_program(state, hexdigits::run, input);
+}
+BENCHMARK(BM_Hexdigits)->Unit(benchmark::kMillisecond);
+
+void BM_Capwords(benchmark::State& state) {
+  static const std::string input = [] {
+    std::string text;
+    while (text.size() < (std::size_t{8} << 20)) text += "the quick. brown 42 fox\tjumps  over (the) lazy\n dog ";
+    return text;
+  }();
+  run_program(state, capwords::run, input);
+}
+BENCHMARK(BM_Capwords)->Unit(benchmark::kMillisecond);
 
 }  // namespace
