@@ -233,6 +233,15 @@ TEST(ParseInteger, AcceptsOnlyWholeDecimalTokensInRange) {
   for (const Case& c : cases) {
     EXPECT_EQ(console::parse_int32(c.text), c.expected) << c.text;
   }
+  // Eight digits at a time: every byte of a group is checked, whatever its
+  // neighbours.
+  for (const char* text : {"1234567:", ":2345678", "1234/678", "12345678\xb0", "\xb9" "2345678", "123456789012345/"}) {
+    EXPECT_EQ(console::parse_integer(text, INT64_MIN, INT64_MAX), std::nullopt) << text;
+  }
+  EXPECT_EQ(console::parse_integer("12345678", INT64_MIN, INT64_MAX), 12345678);
+  EXPECT_EQ(console::parse_integer("-1234567890123456789", INT64_MIN, INT64_MAX), -1234567890123456789);
+  EXPECT_EQ(console::parse_integer("00000000000000000000099999999", INT64_MIN, INT64_MAX), 99999999);
+  EXPECT_EQ(console::parse_integer("9223372036854775807", INT64_MIN, INT64_MAX), INT64_MAX);
   EXPECT_EQ(console::parse_integer("4294967295", INT32_MIN, UINT32_MAX), 4294967295);
   EXPECT_EQ(console::parse_integer("4294967296", INT32_MIN, UINT32_MAX), std::nullopt);
   EXPECT_EQ(console::parse_integer("-9223372036854775808", INT64_MIN, INT64_MAX), INT64_MIN);

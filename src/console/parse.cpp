@@ -6,6 +6,26 @@
 #include <cstring>
 
 namespace console {
+namespace {
+
+// The value of eight decimal digits, or nothing when any byte is not one;
+// all eight at once, in a few multiplications instead of eight dependent ones.
+std::optional<std::uint64_t> eight_digits(const char* text) {
+  std::uint64_t word;
+  std::memcpy(&word, text, sizeof word);
+  constexpr std::uint64_t kZeros = 0x3030303030303030u;
+  // A byte is a digit when adding 0x46 leaves its high bit clear (it is at
+  // most '9') and subtracting '0' does too (it is at least '0').
+  if ((((word + 0x4646464646464646u) | (word - kZeros)) & 0x8080808080808080u) != 0) return std::nullopt;
+  word -= kZeros;  // little-endian: the first digit is the lowest byte
+  word = word * 10 + (word >> 8);  // pairs of digits in every other byte
+  word = (((word & 0x000000ff000000ffu) * (100 + (1000000ull << 32))) +
+          (((word >> 16) & 0x000000ff000000ffu) * (1 + (10000ull << 32)))) >>
+         32;
+  return word;
+}
+
+}  // namespace
 
 std::optional<std::int64_t> parse_integer(std::string_view text, std::int64_t min,
                                           std::int64_t max) {
@@ -22,8 +42,14 @@ std::optional<std::int64_t> parse_integer(std::string_view text, std::int64_t mi
   const std::string_view significant = text.substr(zeros);
   if (significant.size() > 19) return std::nullopt;
   std::uint64_t magnitude = 0;
-  for (const char c : significant) {
-    const auto digit = static_cast<unsigned>(c) - unsigned{'0'};
+  std::size_t i = 0;
+  for (; significant.size() - i >= 8; i += 8) {
+    const auto eight = eight_digits(significant.data() + i);
+    if (!eight) return std::nullopt;
+    magnitude = magnitude * 100000000 + *eight;
+  }
+  for (; i < significant.size(); ++i) {
+    const auto digit = static_cast<unsigned>(significant[i]) - unsigned{'0'};
     if (digit > 9) return std::nullopt;
     magnitude = magnitude * 10 + digit;
   }
