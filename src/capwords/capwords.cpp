@@ -27,35 +27,6 @@ Class class_of(char c) { return kClasses[static_cast<unsigned char>(c)]; }
 
 constexpr std::size_t kChunk = 64;
 
-// Copies the bytes of a 64-byte chunk whose bits are set in `keep` to `to`,
-// which lies at or before the chunk, and returns how many. The runs of
-// kept bytes move eight bytes at a time into a local buffer, whose slack
-// takes the overshoot; the result goes back as one 64-byte copy, which never
-// reaches past the chunk. Reading may run up to 8 bytes past the chunk, so
-// `readable` says whether those bytes exist; when not, the chunk is first
-// copied aside.
-std::size_t compact(const char* chunk, std::uint64_t keep, char* to, bool readable) {
-  char aside[kChunk + 8];
-  if (!readable) {
-    std::memcpy(aside, chunk, kChunk);
-    chunk = aside;
-  }
-  char out[kChunk + 8];
-  std::size_t kept = 0;
-  while (keep != 0) {
-    const auto start = static_cast<std::size_t>(std::countr_zero(keep));
-    const std::uint64_t from_start = keep >> start;
-    const std::size_t length =
-        from_start == ~std::uint64_t{0} >> start ? kChunk - start
-                                                 : static_cast<std::size_t>(std::countr_one(from_start));
-    for (std::size_t k = 0; k < length; k += 8) std::memcpy(out + kept + k, chunk + start + k, 8);
-    kept += length;
-    keep = start + length >= kChunk ? 0 : keep & (~std::uint64_t{0} << (start + length));
-  }
-  std::memcpy(to, out, kChunk);
-  return kept;
-}
-
 // Turns the bytes of a chunk whose bits are set in `mask` (lower-case
 // letters) into capitals.
 void capitalize(char* chunk, std::uint64_t mask) {
@@ -155,7 +126,16 @@ std::size_t Capitalizer::transform_bytewise(char* data, std::size_t size) {
 }
 
 std::size_t Capitalizer::transform(char* data, std::size_t size) {
+  // Kept bytes are not moved chunk by chunk: [kept_from, r) is a stretch of
+  // kept bytes not yet moved down to w, moved in one piece when a dropped
+  // byte ends it. Dropped bytes are rare, so the pieces are long.
   std::size_t w = 0;
+  std::size_t kept_from = 0;
+  const auto move_kept = [&](std::size_t end) {
+    const std::size_t length = end - kept_from;
+    if (w != kept_from) std::memmove(data + w, data + kept_from, length);
+    w += length;
+  };
   std::size_t r = 0;
   for (; size - r >= kChunk; r += kChunk) {
     const ByteClasses c = classify(data + r);
@@ -177,14 +157,20 @@ std::size_t Capitalizer::transform(char* data, std::size_t size) {
     in_word_ = (in_after >> 63) != 0;
 
     capitalize(data + r, ~in_before & c.lower);
-    const std::uint64_t keep = in_before | c.letter | c.space | c.period;
-    if (keep == ~std::uint64_t{0}) {
-      if (w != r) std::memmove(data + w, data + r, kChunk);
-      w += kChunk;
-    } else {
-      w += compact(data + r, keep, data + w, size - r >= kChunk + 8);
+    // Each run of dropped bytes ends the stretch of kept bytes before it.
+    std::uint64_t dropped = ~(in_before | c.letter | c.space | c.period);
+    while (dropped != 0) {
+      const auto start = static_cast<std::size_t>(std::countr_zero(dropped));
+      const std::uint64_t from_start = dropped >> start;
+      const std::size_t length =
+          from_start == ~std::uint64_t{0} >> start ? kChunk - start
+                                                   : static_cast<std::size_t>(std::countr_one(from_start));
+      move_kept(r + start);
+      kept_from = r + start + length;
+      dropped = start + length >= kChunk ? 0 : dropped & (~std::uint64_t{0} << (start + length));
     }
   }
+  move_kept(r);
   // The tail, shorter than a chunk.
   const std::size_t tail = transform_bytewise(data + r, size - r);
   if (w != r) std::memmove(data + w, data + r, tail);
