@@ -32,12 +32,16 @@ best_time() {
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", (b > 0 ? a / b : 0) }'; }
 
-# compare LABEL INPUT_FILE PROGRAM BASELINE|-
+# compare LABEL INPUT_FILE PROGRAM BASELINE|- [FILE]
+# FILE names the file the program writes in its working directory, when it
+# writes there instead of to standard output.
 compare() {
-  local label=$1 input=$2 program=$3 baseline=$4
-  local ours ours_rss theirs="" cat_time
+  local label=$1 input=$2 program=$3 baseline=$4 file=${5:-}
+  local ours ours_rss theirs cat_time dd_time
+  cd "$work"
   best_time "$input" "$work/out.ours" "$bin/$program"
   ours=$best ours_rss=$rss
+  [ -z "$file" ] || mv "$work/$file" "$work/out.ours"
   cp "$work/out.ours" "$work/out.saved"
   best_time "$work/out.saved" "$work/out.cat" /bin/cat
   cat_time=$best
@@ -50,10 +54,12 @@ compare() {
     local keep=$runs
     runs=1 best_time "$input" "$work/out.base" "$base/$baseline"
     runs=$keep theirs=$best
+    [ -z "$file" ] || mv "$work/$file" "$work/out.base"
     cmp -s "$work/out.base" "$work/out.ours" || printf '  OUTPUT DIFFERS'
     printf '  baseline %7ss  baseline/ours %6s' "$theirs" "$(ratio "$theirs" "$ours")"
   fi
   echo
+  cd - >/dev/null
 }
 
 for program in "${programs[@]}"; do
@@ -98,22 +104,7 @@ for program in "${programs[@]}"; do
         line = ""
         for (i = 0; i < 4000; i++) line = line w[int(rand() * 20) + 1] piece[int(rand() * 10)]
         for (n = 0; n < 200000000; n += length(line)) printf "%s", line }' >"$work/text.in"
-      printf '%-32s ' "capwords 200 MB of text"
-      cd "$work"
-      best_time "$work/text.in" "$work/console.out" "$bin/capwords"
-      ours=$best ours_rss=$rss
-      mv "$work/d:\\test.txt" "$work/ours.txt"
-      best_time "$work/text.in" "$work/copy.txt" /bin/cat
-      cat_time=$best
-      best_time "$work/text.in" "$work/copy.txt" /bin/dd bs=128K status=none
-      dd_time=$best
-      runs=1 best_time "$work/text.in" "$work/console.out" "$base/capwords_baseline"
-      theirs=$best
-      cd - >/dev/null
-      cmp -s "$work/ours.txt" "$work/d:\\test.txt" || printf 'OUTPUT DIFFERS '
-      printf 'ours %7ss (peak %6s KiB)  cat %7ss  ours/cat %5s  dd %7ss  ours/dd %5s  baseline %7ss  baseline/ours %6s\n' \
-        "$ours" "$ours_rss" "$cat_time" "$(ratio "$ours" "$cat_time")" "$dd_time" "$(ratio "$ours" "$dd_time")" \
-        "$theirs" "$(ratio "$theirs" "$ours")"
+      compare "capwords 200 MB of text" "$work/text.in" capwords capwords_baseline 'd:\test.txt'
       ;;
     rootstep)
       : >"$work/empty.in"
