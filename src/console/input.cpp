@@ -28,7 +28,9 @@ bool space(char c) { return kSpace[static_cast<unsigned char>(c)]; }
 char* token_end(char* p, char* end) {
   constexpr std::uint64_t kOnes = 0x0101010101010101u;
   constexpr std::uint64_t kHighs = 0x8080808080808080u;
-  while (end - p >= 8) {
+  // The first byte in memory is the lowest of the word on little-endian
+  // machines only; elsewhere the plain loop below does all the work.
+  while (std::endian::native == std::endian::little && end - p >= 8) {
     std::uint64_t word;
     std::memcpy(&word, p, sizeof word);
     // High bit set in (at least) the lowest byte below 0x21, if any.

@@ -1,5 +1,6 @@
 #include "console/parse.hpp"
 
+#include <bit>
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
@@ -43,7 +44,8 @@ std::optional<std::int64_t> parse_integer(std::string_view text, std::int64_t mi
   if (significant.size() > 19) return std::nullopt;
   std::uint64_t magnitude = 0;
   std::size_t i = 0;
-  for (; significant.size() - i >= 8; i += 8) {
+  // Whole words of digits, where the first digit is the word's lowest byte.
+  for (; std::endian::native == std::endian::little && significant.size() - i >= 8; i += 8) {
     const auto eight = eight_digits(significant.data() + i);
     if (!eight) return std::nullopt;
     magnitude = magnitude * 100000000 + *eight;
