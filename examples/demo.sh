@@ -23,8 +23,12 @@ for program in primesum primesum2 scoresheet rootstep hexdigits capwords; do
   input="$examples/$program.in"
   [ -f "$input" ] || input="$examples/${program%2}.in"
   [ -f "$input" ] || input=/dev/null
-  echo "== $program < $(basename "$input")"
-  [ "$input" = /dev/null ] || show "$input"
+  if [ "$input" = /dev/null ]; then
+    echo "== $program (reads nothing)"
+  else
+    echo "== $program < $(basename "$input")"
+    show "$input"
+  fi
   if [ "$program" = capwords ]; then
     (cd "$work" && "$bin/$program" <"$input") >"$out" || status=1
     echo "-- wrote the file 'd:\\test.txt':"
