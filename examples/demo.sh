@@ -5,8 +5,8 @@
 #
 #   demo.sh BIN_DIR EXAMPLES_DIR
 set -u
-bin=$1
-examples=$2
+bin=$(readlink -f "$1")
+examples=$(readlink -f "$2")
 
 show() {  # a file of GBK text, shown as UTF-8 and indented
   iconv -f GBK -t UTF-8 "$1" 2>/dev/null | sed 's/^/    /' || sed 's/^/    /' "$1"
