@@ -84,9 +84,6 @@ class Input {
   /// changed in place until the next call.
   std::span<char> block();
 
-  /// 1-based number of the line the reading position is on.
-  std::uint64_t line() const { return line_; }
-
   /// The line of the last byte read: at the end of input that ends with a
   /// line end, the last line, not the empty one after it.
   std::uint64_t last_line() const { return after_line_end_ && line_ > 1 ? line_ - 1 : line_; }

@@ -73,8 +73,9 @@ std::optional<std::int32_t> parse_int32(std::string_view text) {
 std::optional<float> parse_float(std::string_view text) {
   if (text.empty()) return std::nullopt;
   // Most scores are short decimals: at most 7 digits make an integer below
-  // 2^24 and at most 10 decimals a power of ten, both exact in single
-  // precision, so one correctly rounded division gives what strtof gives.
+  // 2^24, and so at most 7 decimals a power of ten up to 1e7, both exact in
+  // single precision, so one correctly rounded division gives what strtof
+  // gives.
   {
     std::size_t i = text.front() == '-' ? 1 : 0;
     std::uint32_t digits = 0;

@@ -189,7 +189,9 @@ class Finder {
  public:
   explicit Finder(student_list& list) : list_(list) {}
 
+  // The first student whose number is `id`, compared as C strings compare.
   student* find(std::string_view id) {
+    id = up_to_nul(id);
     if (index_.empty() && scans_ < kScansBeforeIndex) {
       ++scans_;
       for (student& s : list_) {
@@ -331,13 +333,7 @@ void output_list(const student_list& list, console::Output& out) {
 }
 
 void search_list(student_list& list, std::string_view id, std::string_view subject, float score) {
-  id = up_to_nul(id);
-  for (student& s : list) {
-    if (s.id_text() == id) {
-      apply(s, subject, score);
-      return;
-    }
-  }
+  if (student* s = Finder(list).find(id)) apply(*s, subject, score);
 }
 
 void average_sum(student_list& list, console::Output& out) {
@@ -408,7 +404,7 @@ void run(console::Input& in, console::Output& out) {
   for (std::int32_t i = 1; i <= corrections; ++i) {
     // The token's text lives only until the next read: keep copies. A
     // number or subject too long for its field simply matches nothing.
-    const std::string id(up_to_nul(need(in, {"the student number", "correction", i}).text));
+    const std::string id(need(in, {"the student number", "correction", i}).text);
     const std::string subject(need(in, {"the subject", "correction", i}).text);
     const float score = need_score(in, {"the score", "correction", i});
     if (student* s = finder.find(id)) apply(*s, subject, score);
